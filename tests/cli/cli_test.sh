@@ -12,8 +12,9 @@ expect() {
   local name=$1 want_status=$2 want=$3
   shift 3
   local got status
-  got=$("${run[@]}" "$@" </dev/null 2>/tmp/cli_test_stderr.$$ | tr -d '\r')
-  status=${PIPESTATUS[0]}
+  "${run[@]}" "$@" </dev/null >/tmp/cli_test_stdout.$$ 2>/tmp/cli_test_stderr.$$
+  status=$?
+  got=$(tr -d '\r' </tmp/cli_test_stdout.$$)
   if [ "$status" != "$want_status" ] || [ "$got" != "$want" ]; then
     printf 'FAIL %s: status %s (want %s), output [%s] (want [%s])\n' "$name" "$status" "$want_status" "$got" "$want"
     failures=$((failures + 1))
@@ -52,5 +53,5 @@ if ! grep -q usage /tmp/cli_test_stderr.$$; then
 fi
 expect_help=$("${run[@]}" --help | tr -d '\r' | head -n 1)
 case "$expect_help" in usage:*) printf 'ok   help\n' ;; *) printf 'FAIL help: [%s]\n' "$expect_help"; failures=$((failures + 1)) ;; esac
-rm -f /tmp/cli_test_stderr.$$
+rm -f /tmp/cli_test_stdout.$$ /tmp/cli_test_stderr.$$
 exit $((failures > 0))
