@@ -1,0 +1,137 @@
+// The program's start and end, driven from outside through test builds of
+// it: closing ends with exit code 0 and one run of the end hook in the
+// program's own folder; each fatal start-up shows the error box, ends with
+// exit code -1 and never runs the end hook.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "tests/ui/process_driver.h"
+#include "tests/ui/test_programs.h"
+
+namespace tessavor::test {
+namespace {
+
+// Test programs by name, from the command line (name=path).
+std::map<std::string, std::string> programs;
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+// A directory that is not the program's, to start it from.
+std::string ElsewhereDirectory() {
+  char path[MAX_PATH] = "";
+  GetTempPathA(sizeof path, path);
+  return path;
+}
+
+class Lifecycle : public testing::Test {
+ protected:
+  std::string Program(const std::string& name) {
+    const std::string path = WindowsPath(programs[name]);
+    DeleteFileA((FolderOf(path) + "\\" + EndHookRecord).c_str());
+    DeleteFileA((ElsewhereDirectory() + EndHookRecord).c_str());
+    return path;
+  }
+  std::string RecordBeside(const std::string& program) {
+    return ReadFile(FolderOf(program) + "\\" + EndHookRecord);
+  }
+};
+
+TEST_F(Lifecycle, ClosingRunsTheEndHookOnceInTheProgramsFolderAndExitsWithZero) {
+  const std::string program = Program("recorded");
+  ChildProcess child(program, ElsewhereDirectory());
+  ASSERT_TRUE(child.started());
+  const HWND window = WaitForWindow(child.id(), nullptr, "Tessavorv1.0");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(RecordBeside(program), "");
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(child.WaitForExit(), 0u);
+  EXPECT_EQ(RecordBeside(program), "OnProgramEnd\r\n");
+  EXPECT_EQ(ReadFile(ElsewhereDirectory() + EndHookRecord), "");
+}
+
+// 乗 is 0x81 0x5C in GBK; a byte-wise search for the last backslash would
+// take the folder to end inside the program's own name, in 乗乗 a folder
+// that does not exist.
+TEST_F(Lifecycle, ProgramFindsItsFolderThroughDoubleByteNames) {
+  const std::string original = Program("recorded");
+  const std::string folder = ElsewhereDirectory() + "\xC4\xBF\xC2\xBC\x81\x5C";  // 目录乗
+  const std::string program = folder + "\\\x81\x5C\x81\x5C.exe";             // 乗乗.exe
+  CreateDirectoryA(folder.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(original.c_str(), program.c_str(), FALSE));
+  DeleteFileA((folder + "\\" + EndHookRecord).c_str());
+  {
+    ChildProcess child(program, ElsewhereDirectory());
+    ASSERT_TRUE(child.started());
+    const HWND window = WaitForWindow(child.id(), nullptr, "Tessavorv1.0");
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(child.WaitForExit(), 0u);
+  }
+  // The byte-wise FolderOf would miss this folder too, so name it directly.
+  EXPECT_EQ(ReadFile(folder + "\\" + EndHookRecord), "OnProgramEnd\r\n");
+  EXPECT_EQ(ReadFile(ElsewhereDirectory() + EndHookRecord), "");
+  DeleteFileA((folder + "\\" + EndHookRecord).c_str());
+  DeleteFileA(program.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+struct FatalStart {
+  const char* program;
+  const char* text;  // UTF-8
+};
+
+TEST_F(Lifecycle, FatalStartShowsTheErrorBoxAndExitsWithMinusOneWithoutTheEndHook) {
+  const FatalStart starts[] = {
+      {"without-window", "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"},
+      {"empty-form", "运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
+      {"failing-allocation", "运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n"},
+  };
+  for (const FatalStart& start : starts) {
+    SCOPED_TRACE(start.program);
+    const std::string program = Program(start.program);
+    ChildProcess child(program, ElsewhereDirectory());
+    ASSERT_TRUE(child.started());
+    // The box can be found while it is still being built; wait until it shows.
+    const HWND box = WaitForWindow(child.id(), "#32770", nullptr);
+    ASSERT_NE(box, nullptr);
+    char caption[64] = "";
+    GetWindowTextA(box, caption, sizeof caption);
+    EXPECT_EQ(Utf8FromGbk(caption), "错误");
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_EQ(Utf8FromGbk(text), start.text);
+    EXPECT_EQ(WaitForWindow(child.id(), nullptr, "Tessavorv1.0", std::chrono::milliseconds(0)), nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(child.WaitForExit(), 0xFFFFFFFFu);
+    EXPECT_EQ(RecordBeside(program), "");
+  }
+}
+
+}  // namespace
+}  // namespace tessavor::test
+
+// The test programs are given as name=path after GoogleTest's own arguments.
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    const std::size_t equals = argument.find('=');
+    if (equals != std::string::npos) {
+      tessavor::test::programs[argument.substr(0, equals)] = argument.substr(equals + 1);
+    }
+  }
+  return RUN_ALL_TESTS();
+}

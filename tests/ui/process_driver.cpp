@@ -1,0 +1,145 @@
+// Helpers of the drivers that test a program from outside its process.
+#include "tests/ui/process_driver.h"
+
+#include <vector>
+
+namespace tessavor::test {
+
+std::string WindowsPath(const std::string& path) {
+  std::string result = path;
+  for (char& c : result) {
+    if (c == '/') c = '\\';
+  }
+  if (!path.empty() && path[0] == '/') result = "Z:" + result;
+  return result;
+}
+
+std::string Utf8FromGbk(const std::string& gbk) {
+  const int wide = MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(wide), L'\0');
+  MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), text.data(), wide);
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+  return utf8;
+}
+
+ChildProcess::ChildProcess(const std::string& program, const std::string& currentDirectory) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string commandLine = "\"" + program + "\"";
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &startup, &info_)) {
+    info_ = PROCESS_INFORMATION{};
+  }
+}
+
+ChildProcess::~ChildProcess() {
+  if (info_.hProcess == nullptr) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+DWORD ChildProcess::WaitForExit(std::chrono::milliseconds timeout) {
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    return STILL_ACTIVE;
+  }
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  const char* className;
+  const char* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
+  char name[256] = "";
+  if (search.className != nullptr) {
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != search.className) return TRUE;
+  }
+  if (search.title != nullptr) {
+    GetWindowTextA(window, name, sizeof name);
+    if (std::string(name) != search.title) return TRUE;
+  }
+  search.found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND WaitForWindow(DWORD processId, const char* className, const char* title, std::chrono::milliseconds timeout) {
+  WindowSearch search{processId, className, title, nullptr};
+  WaitUntil(
+      [&] {
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      timeout);
+  return search.found;
+}
+
+HWND ChildWithId(HWND parent, int id) { return GetDlgItem(parent, id); }
+
+std::string TextOf(HWND window) {
+  char text[512] = "";
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                      &copied);
+  return std::string(text, copied);
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Sleep(50);
+}
+
+}  // namespace
+
+void PressKey(WORD key) { Send({KeyInput(key, false), KeyInput(key, true)}); }
+
+void PressKeyWith(WORD modifier, WORD key) {
+  Send({KeyInput(modifier, false), KeyInput(key, false), KeyInput(key, true), KeyInput(modifier, true)});
+}
+
+void TypeText(const std::string& text) {
+  for (const char c : text) {
+    WORD key = static_cast<WORD>(c);
+    if (c == '.') key = VK_OEM_PERIOD;
+    if (c == '-') key = VK_OEM_MINUS;
+    PressKey(key);
+  }
+}
+
+}  // namespace tessavor::test

@@ -1,0 +1,64 @@
+// Driving a program in a process of its own, as a user would: start it, find
+// its windows, type with real keys, read its boxes with WM_GETTEXT (which
+// crosses processes, unlike GetWindowTextA), and collect its exit code.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+namespace tessavor::test {
+
+// A path as Windows programs take it: a Unix path from the build becomes a
+// path on drive Z:, which Wine maps to the root.
+std::string WindowsPath(const std::string& path);
+
+// The text of GBK bytes as UTF-8, so expectations can be written as characters.
+std::string Utf8FromGbk(const std::string& gbk);
+
+// A started program; it is ended (by its own handle) if a test leaves it running.
+class ChildProcess {
+ public:
+  ChildProcess(const std::string& program, const std::string& currentDirectory = "");
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+  ~ChildProcess();
+  bool started() const { return info_.hProcess != nullptr; }
+  DWORD id() const { return info_.dwProcessId; }
+  // The exit code, or STILL_ACTIVE when it has not ended within the timeout.
+  DWORD WaitForExit(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// A visible top-level window of the process with that class and/or title
+// (null: any), or null when none appears within the timeout.
+HWND WaitForWindow(DWORD processId, const char* className, const char* title,
+                   std::chrono::milliseconds timeout = std::chrono::milliseconds(15000));
+
+// The child window with that control identifier.
+HWND ChildWithId(HWND parent, int id);
+// The text through WM_GETTEXT.
+std::string TextOf(HWND window);
+// The window of the thread that owns `window` that holds the keyboard focus.
+HWND FocusOf(HWND window);
+
+// Real keys for the foreground window.
+void PressKey(WORD key);
+void PressKeyWith(WORD modifier, WORD key);
+void TypeText(const std::string& text);  // digits, '.' and '-'
+
+// Polls until `done` holds; false after the timeout.
+template <typename Condition>
+bool WaitUntil(Condition done, std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+}  // namespace tessavor::test

@@ -1,0 +1,14 @@
+// Reading a window's text without a length limit of our own: ask for the
+// length, then read into a buffer one byte longer for the terminator.
+#include "ui/window_text.h"
+
+namespace tessavor {
+
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+  return text;
+}
+
+}  // namespace tessavor
