@@ -1,10 +1,18 @@
-# Fails unless PROGRAM imports from system DLLs only: the runtime is linked
-# statically, so no libstdc++, libgcc or winpthread DLL may be needed.
-# cmake -DPROGRAM=... -DOBJDUMP=... -P check_imports.cmake
+# Fails unless PROGRAM is a Windows GUI program of the FORMAT given
+# (pei-i386 for the shipped 32-bit one) that imports from system DLLs only:
+# the runtime is linked statically, so no libstdc++, libgcc or winpthread
+# DLL may be needed.
+# cmake -DPROGRAM=... -DOBJDUMP=... -DFORMAT=... -P check_imports.cmake
 cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+if(NOT dump MATCHES "file format ${FORMAT}")
+  message(FATAL_ERROR "${PROGRAM} is not of the format ${FORMAT}")
+endif()
+if(NOT dump MATCHES "Subsystem[ \t]+0*2[ \t]+\\(Windows GUI\\)")
+  message(FATAL_ERROR "${PROGRAM} is not a GUI-subsystem program")
 endif()
 string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
 if(NOT lines)
