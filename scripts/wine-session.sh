@@ -1,5 +1,5 @@
-# Sourced, not run: prepares a private Wine prefix and an Xvfb display for
-# the Windows tests, and tears both down again.
+# Sourced, not run: prepares a Wine prefix and a private Xvfb display for the
+# Windows tests (or the prefix alone, on the user's display), and tears down.
 #   . scripts/wine-session.sh; wine_session_start build/windows-x64; ...; wine_session_stop
 # Everything it starts it stops by PID (Xvfb) or by `wineserver -k` on its
 # own prefix, so nothing is left running.
@@ -8,14 +8,16 @@ wine_server() {
   if [ -x /usr/lib/wine/wineserver64 ]; then /usr/lib/wine/wineserver64 "$@"; else wineserver "$@"; fi
 }
 
-# wine_session_start BUILD_DIR: prefix in BUILD_DIR/wineprefix, a free
-# display, the Chinese locale (ANSI code page 936) and quiet Wine.
+# wine_session_start BUILD_DIR: a private display and the prefix in
+# BUILD_DIR/wineprefix.
 wine_session_start() {
-  build_dir=$(cd "$1" && pwd)
-  export WINEPREFIX="$build_dir/wineprefix"
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  export LC_ALL=zh_CN.UTF-8
+  wine_display_start
+  wine_prefix_prepare "$(cd "$1" && pwd)/wineprefix"
+}
+
+# wine_display_start: a free display on a private Xvfb, for machines and
+# runs without a screen of their own.
+wine_display_start() {
   n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -23,6 +25,16 @@ wine_session_start() {
   export DISPLAY=":$n"
   i=0
   while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+}
+
+# wine_prefix_prepare PREFIX: Wine on the prefix at that absolute path, made
+# on first use, with the Chinese locale (ANSI code page 936) and quiet Wine.
+# Works on the display in DISPLAY, a private or the user's.
+wine_prefix_prepare() {
+  export WINEPREFIX="$1"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export LC_ALL=zh_CN.UTF-8
   if [ ! -f "$WINEPREFIX/.tessavor-ready" ]; then
     rm -rf "$WINEPREFIX"
     "$(dirname "${BASH_SOURCE[0]:-$0}")/wine-run" wineboot -i >/dev/null 2>&1
