@@ -128,19 +128,67 @@ int Compare(const BigUint& a, const BigUint& b) {
   return 0;
 }
 
+void BigUint::SubtractMultiple(const BigUint& other, uint32_t factor) {
+  assert(other.size_ <= size_);
+  uint64_t carry = 0;
+  uint32_t borrow = 0;
+  for (int i = 0; i < size_; ++i) {
+    // At most (2^32 - 1)^2 + 2^32 - 1 < 2^64.
+    const uint64_t product = (i < other.size_ ? uint64_t{other.limbs_[i]} * factor : 0) + carry;
+    carry = product >> 32;
+    const uint64_t subtrahend = (product & 0xFFFFFFFF) + borrow;
+    borrow = uint64_t{limbs_[i]} < subtrahend ? 1 : 0;
+    limbs_[i] = static_cast<uint32_t>(limbs_[i] - subtrahend);
+  }
+  assert(carry == 0 && borrow == 0);
+  Trim();
+}
+
+uint64_t BigUint::BitsFrom(int shift) const {
+  assert(shift >= 0);
+  const int index = shift / kLimbBits;
+  const int offset = shift % kLimbBits;
+  const auto limb = [this](int i) -> uint64_t { return i < size_ ? limbs_[i] : 0; };
+  uint64_t result = (limb(index) | (limb(index + 1) << 32)) >> offset;
+  if (offset != 0) result |= limb(index + 2) << (64 - offset);
+  return result;
+}
+
+namespace {
+
+// floor(remainder / divisor) for a quotient below 2^32, leaving the
+// remainder. The estimate from the top 32 bits of the divisor is never too
+// large, so the remainder never goes negative, and only a few divisors are
+// left over for the loop.
+uint32_t DivideStep(BigUint& remainder, const BigUint& divisor) {
+  const int shift = divisor.BitLength() > 32 ? divisor.BitLength() - 32 : 0;
+  const uint64_t divisorTop = divisor.BitsFrom(shift);
+  // remainder < divisor × 2^32 <= (divisorTop + 1) × 2^(shift + 32).
+  const uint64_t remainderTop = remainder.BitsFrom(shift);
+  uint64_t quotient = remainderTop / (shift == 0 ? divisorTop : divisorTop + 1);
+  if (quotient != 0) remainder.SubtractMultiple(divisor, static_cast<uint32_t>(quotient));
+  while (Compare(remainder, divisor) >= 0) {
+    remainder.Subtract(divisor);
+    ++quotient;
+  }
+  return static_cast<uint32_t>(quotient);
+}
+
+}  // namespace
+
 uint64_t DivideShifted(BigUint& remainder, const BigUint& divisor, int bits) {
   assert(bits >= 0 && bits <= 64);
   assert(Compare(remainder, divisor) < 0);
-  // Restoring division one quotient bit at a time: the remainder stays below
-  // the divisor, so each doubled remainder holds at most one more divisor.
+  // Long division by up to 32 quotient bits a step: the remainder stays
+  // below the divisor, so after a shift by `step` bits the quotient digit
+  // is below 2^step.
+  constexpr int kStepBits = 32;
   uint64_t quotient = 0;
-  for (int i = 0; i < bits; ++i) {
-    remainder.ShiftLeft(1);
-    quotient <<= 1;
-    if (Compare(remainder, divisor) >= 0) {
-      remainder.Subtract(divisor);
-      quotient |= 1;
-    }
+  while (bits > 0) {
+    const int step = bits < kStepBits ? bits : kStepBits;
+    remainder.ShiftLeft(step);
+    quotient = (quotient << step) | DivideStep(remainder, divisor);
+    bits -= step;
   }
   return quotient;
 }

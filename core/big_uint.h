@@ -41,6 +41,10 @@ class BigUint {
   void ShiftLeft(int bits);
   // this = this - other; requires other <= this.
   void Subtract(const BigUint& other);
+  // this = this - other × factor; requires other × factor <= this.
+  void SubtractMultiple(const BigUint& other, uint32_t factor);
+  // floor(this / 2^shift); requires this < 2^(shift + 64) and shift >= 0.
+  uint64_t BitsFrom(int shift) const;
 
   // The 64 bits from the leading one down (bit 63 of the result is set),
   // padded with zeros when the value is shorter; *lowerBitsSet tells whether

@@ -1,7 +1,7 @@
 // The first steps of reading a field text: the full-width fold of GBK pairs,
 // the scan of the longest numeric prefix, and its decimal value N × 10^E.
 // The fold runs on the fly through a cursor, so a text of any length is read
-// in one pass and never copied.
+// without a copy; plain ASCII numbers are read without the cursor.
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,7 @@
 // texts take a path with 64- and 128-bit integers, the rest the big integer.
 // No floating-point arithmetic is done, so the FPU's precision and rounding
 // settings cannot change a result.
+#include <array>
 #include <bit>
 #include <cassert>
 
@@ -106,21 +107,39 @@ BinaryValue FromQuotient(uint64_t quotient, int exponent, bool remainder) {
   return {(quotient << 1) | (remainder ? 1 : 0), exponent - 1, remainder};
 }
 
+// 10^k aligned to bit 63, with its reciprocal, for the divisions of the
+// fast path.
+struct AlignedPower {
+  uint64_t divisor;
+  uint64_t inverse;
+  int bits;  // of 10^k
+};
+
+constexpr std::array<AlignedPower, kFastPathExponent + 1> kAlignedPowers = [] {
+  std::array<AlignedPower, kFastPathExponent + 1> powers{};
+  for (int k = 0; k <= kFastPathExponent; ++k) {
+    const int bits = BitWidth(kPowersOfTen[k]);
+    const uint64_t divisor = kPowersOfTen[k] << (64 - bits);
+    powers[static_cast<size_t>(k)] = {divisor, WideInverse(divisor), bits};
+  }
+  return powers;
+}();
+
 // N × 10^E with N < 10^19 and |E| <= 19.
 BinaryValue ExactFast(uint64_t n, int e) {
   if (e >= 0) return Normalise(MultiplyWide(n, kPowersOfTen[e]), 0);
   // N / 10^k: both aligned to bit 63, then a 128 / 64-bit division whose
   // quotient lies in [2^63, 2^64).
-  const uint64_t divisor = kPowersOfTen[-e];
-  const int nBits = BitWidth(n), dBits = BitWidth(divisor);
+  const AlignedPower& power = kAlignedPowers[static_cast<size_t>(-e)];
+  const int nBits = BitWidth(n);
   const uint64_t alignedN = n << (64 - nBits);
-  const uint64_t alignedD = divisor << (64 - dBits);
-  const int exponent = nBits - dBits - 64;
-  if (alignedN < alignedD) {
-    const WideDivision d = DivideWide(alignedN, 0, alignedD);
+  const int exponent = nBits - power.bits - 64;
+  if (alignedN < power.divisor) {
+    const WideDivision d = DivideWideByInverse(alignedN, 0, power.divisor, power.inverse);
     return {d.quotient, exponent, d.remainder != 0};
   }
-  const WideDivision d = DivideWide(alignedN >> 1, alignedN << 63, alignedD);
+  const WideDivision d =
+      DivideWideByInverse(alignedN >> 1, alignedN << 63, power.divisor, power.inverse);
   return {d.quotient, exponent + 1, d.remainder != 0};
 }
 

@@ -81,4 +81,34 @@ constexpr WideDivision DivideWide(uint64_t high, uint64_t low, uint64_t divisor)
   return {q1 * kBase + q0, (partial * kBase + u0 - q0 * v) >> shift};
 }
 
+// The reciprocal floor((2^128 - 1) / divisor) - 2^64 of a divisor with bit 63
+// set, which turns repeated divisions by it into multiplications.
+constexpr uint64_t WideInverse(uint64_t divisor) {
+  assert(divisor >> 63 != 0);
+  return DivideWide(~divisor, ~uint64_t{0}, divisor).quotient;
+}
+
+// The same as DivideWide(high, low, divisor) for a divisor with bit 63 set
+// and its WideInverse, without a hardware division: the estimate from the
+// reciprocal is at most one too small or too large, and the remainder tells
+// which (Möller and Granlund, "Improved division by invariant integers").
+inline WideDivision DivideWideByInverse(uint64_t high, uint64_t low, uint64_t divisor,
+                                        uint64_t inverse) {
+  assert(high < divisor && divisor >> 63 != 0);
+  const Uint128 estimate = MultiplyWide(inverse, high);
+  const uint64_t estimateLow = estimate.low + low;
+  uint64_t quotient = estimate.high + high + (estimateLow < low ? 1 : 0) + 1;
+  // Wraps around: only the low 64 bits of the remainder are needed.
+  uint64_t remainder = low - quotient * divisor;
+  if (remainder > estimateLow) {
+    --quotient;
+    remainder += divisor;
+  }
+  if (remainder >= divisor) {
+    ++quotient;
+    remainder -= divisor;
+  }
+  return {quotient, remainder};
+}
+
 }  // namespace tessavor
