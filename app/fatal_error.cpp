@@ -1,14 +1,17 @@
 // The fatal error box and exit code -1. The text is built in a fixed buffer
 // with the ANSI string calls, so this path allocates nothing: it also
-// reports a failed allocation.
+// reports a failed allocation. The box is shown through the wide call, so
+// the GBK texts read right whatever the ANSI code page.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "app/lifecycle.h"
 #include "ui/control_event.h"
 #include "ui/fatal_error.h"
+#include "ui/gbk_text.h"
 
 namespace tessavor {
 
@@ -45,7 +48,13 @@ void ReportFatalError(std::string_view message, std::int32_t errorCode) {
     Append(text, sizeof text, message);
     Append(text, sizeof text, "\r\n");
   }
-  MessageBoxA(nullptr, text, Caption, MB_ICONERROR);
+  // A GBK character never takes fewer bytes than UTF-16 units, so the wide
+  // buffers hold every character of the byte ones.
+  wchar_t wideText[sizeof text];
+  CopyWideFromGbk(text, wideText, std::size(wideText));
+  wchar_t wideCaption[sizeof Caption];
+  CopyWideFromGbk(Caption, wideCaption, std::size(wideCaption));
+  MessageBoxW(nullptr, wideText, wideCaption, MB_ICONERROR);
   endHook = nullptr;
   CleanUpProcess(-1);
   ExitProcess(static_cast<UINT>(-1));

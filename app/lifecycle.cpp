@@ -16,6 +16,7 @@
 #include "ui/fatal_error.h"
 #include "ui/form_description.h"
 #include "ui/main_window.h"
+#include "ui/window_icon.h"
 #include "ui/window_registry.h"
 
 namespace tessavor {
@@ -87,6 +88,7 @@ void CleanUpProcess(std::int32_t) {
     endHook = nullptr;
     hook();
   }
+  ReleaseWindowIcons();
   if (oleInitialised) {
     OleUninitialize();
     oleInitialised = false;

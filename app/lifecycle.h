@@ -24,7 +24,7 @@ void PrepareProcess();
 void LoadStartupWindow(std::uint32_t window);
 
 // The exit processing: suspends events for good, runs the end hook if it is
-// still set, and undoes the OLE initialisation.
+// still set, releases the window icons and undoes the OLE initialisation.
 void CleanUpProcess(std::int32_t exitCode);
 
 }  // namespace tessavor

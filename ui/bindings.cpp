@@ -1,7 +1,10 @@
 // The program's binding table: which handler each control notification
-// calls. Kept in its own file so a test program can link a table of its own.
+// calls, the converter's seven and the link label's press. Kept in its own
+// file so a test program can link a table of its own.
 #include "core/converter.h"
 #include "ui/control_event.h"
+#include "ui/form_description.h"
+#include "ui/link_label.h"
 
 namespace tessavor {
 
@@ -15,6 +18,7 @@ constexpr Binding BindingTable[] = {
     {MainWindowId, PixelBoxId, ControlEvent::FocusLost, WithoutArguments<OnPixelFocusLost>},
     {MainWindowId, PixelBoxId, ControlEvent::TextChanged, WithoutArguments<OnPixelTextChanged>},
     {MainWindowId, ResolutionBoxId, ControlEvent::TextChanged, WithoutArguments<OnResolutionTextChanged>},
+    {MainWindowId, Label5Id, ControlEvent::LeftButtonDown, WithPointAndKeys<OnLinkLabelLeftButtonDown>},
 };
 
 }  // namespace

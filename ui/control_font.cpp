@@ -1,7 +1,12 @@
 // Control fonts and text measuring, shared by the edit boxes and labels.
+// Face names and measured texts are GBK; they are converted explicitly, so a
+// system with another ANSI code page finds the same face and measures the
+// same characters.
 #include "ui/control_font.h"
 
-#include <cstring>
+#include <string>
+
+#include "ui/gbk_text.h"
 
 namespace tessavor {
 
@@ -9,7 +14,7 @@ namespace {
 
 HFONT CreateFontFromRecord(const std::optional<FontRecord>& record) {
   if (!record) return nullptr;
-  LOGFONTA font{};
+  LOGFONTW font{};
   font.lfHeight = record->height;
   font.lfWidth = record->width;
   font.lfEscapement = record->escapement;
@@ -23,8 +28,9 @@ HFONT CreateFontFromRecord(const std::optional<FontRecord>& record) {
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = PROOF_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH;
-  std::strncpy(font.lfFaceName, record->face, LF_FACESIZE - 1);
-  return CreateFontIndirectA(&font);
+  const std::wstring face = WideFromGbk(record->face);
+  face.copy(font.lfFaceName, LF_FACESIZE - 1);
+  return CreateFontIndirectW(&font);
 }
 
 }  // namespace
@@ -41,7 +47,8 @@ SIZE MeasureText(HFONT font, const char* text) {
   SIZE size{};
   ScopedWindowDC screen(nullptr);
   ScopedSelectObject select(screen.get(), font);
-  GetTextExtentPoint32A(screen.get(), text, static_cast<int>(std::strlen(text)), &size);
+  const std::wstring wide = WideFromGbk(text);
+  GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   return size;
 }
 

@@ -22,7 +22,7 @@ class ControlFont {
   OwnedGdiObject<HFONT> created_;
 };
 
-// The size of `text` drawn in `font` on the screen.
+// The size of `text` (GBK) drawn in `font` on the screen.
 SIZE MeasureText(HFONT font, const char* text);
 
 }  // namespace tessavor

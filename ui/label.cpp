@@ -1,9 +1,11 @@
 // The label class and its painting. A label finds its record through the
 // window registry; it has no state of its own, and its font lives for one
-// paint only.
+// paint only. Labels are wide windows: their GBK texts are converted once,
+// at creation, so they read the same whatever the ANSI code page.
 #include "ui/label.h"
 
 #include "ui/control_font.h"
+#include "ui/gbk_text.h"
 #include "ui/gdi.h"
 #include "ui/window_registry.h"
 #include "ui/window_text.h"
@@ -12,7 +14,7 @@ namespace tessavor {
 
 namespace {
 
-constexpr char LabelClassName[] = "TessavorLabel";
+constexpr wchar_t LabelClassName[] = L"TessavorLabel";
 
 COLORREF ColourRef(Colour colour) {
   return colour.systemDefault ? GetSysColor(COLOR_BTNFACE) : colour.rgb;
@@ -35,13 +37,13 @@ void PaintContent(HWND hwnd, HDC dc, const ControlRecord& record) {
   OwnedGdiObject<HBRUSH> background(CreateSolidBrush(ColourRef(record.background)));
   FillRgn(dc, region.get(), background.get());
 
-  const std::string text = WindowText(hwnd);
+  const std::wstring text = WideWindowText(hwnd);
   if (text.empty()) return;
   const ControlFont font(record.font);
   ScopedSelectObject select(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColourRef(record.textColour));
-  DrawTextA(dc, text.c_str(), -1, &client, TextFormat(record));
+  DrawTextW(dc, text.c_str(), -1, &client, TextFormat(record));
 }
 
 LRESULT OnPaint(HWND hwnd) {
@@ -57,19 +59,19 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_PAINT:
       return OnPaint(hwnd);
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 bool RegisterLabelClass() {
   static bool registered = false;
   if (registered) return true;
-  WNDCLASSA windowClass{};
+  WNDCLASSW windowClass{};
   windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   windowClass.lpfnWndProc = LabelProc;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   windowClass.lpszClassName = LabelClassName;
-  registered = RegisterClassA(&windowClass) != 0;
+  registered = RegisterClassW(&windowClass) != 0;
   return registered;
 }
 
@@ -79,12 +81,13 @@ HWND CreateLabel(HWND parent, const ControlRecord& record, int childId) {
   if (!RegisterLabelClass()) return nullptr;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   if (!record.enabled) style |= WS_DISABLED;
-  const HWND hwnd = CreateWindowExA(0, LabelClassName, record.text, style, record.left, record.top, record.width,
-                                    record.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)),
-                                    GetModuleHandleA(nullptr), nullptr);
+  const HWND hwnd = CreateWindowExW(0, LabelClassName, WideFromGbk(record.text).c_str(), style, record.left,
+                                    record.top, record.width, record.height, parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr),
+                                    nullptr);
   if (hwnd == nullptr) return nullptr;
   if (record.border == Border::StaticEdge) {
-    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, WS_EX_STATICEDGE);
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, WS_EX_STATICEDGE);
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }

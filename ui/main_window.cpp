@@ -7,6 +7,7 @@
 #include "ui/form_description.h"
 #include "ui/label.h"
 #include "ui/navigation.h"
+#include "ui/window_icon.h"
 #include "ui/window_registry.h"
 
 namespace tessavor {
@@ -151,6 +152,7 @@ HWND CreateMainWindow(const WindowRecord& record) {
   if (rect.right - rect.left != record.width || rect.bottom - rect.top != record.height) {
     MoveWindow(hwnd, x, y, record.width, record.height, FALSE);
   }
+  SetWindowIcons(hwnd);
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return hwnd;
 }

@@ -1,4 +1,5 @@
-// A window's whole text as a string, read with the ANSI calls.
+// A window's whole text as a string: bytes through the ANSI calls for the
+// edit boxes, UTF-16 through the wide calls for the labels.
 #pragma once
 
 #include <windows.h>
@@ -8,5 +9,6 @@
 namespace tessavor {
 
 std::string WindowText(HWND window);
+std::wstring WideWindowText(HWND window);
 
 }  // namespace tessavor

@@ -1,12 +1,14 @@
 // The program's start and end, driven from outside through test builds of
 // it: closing ends with exit code 0 and one run of the end hook in the
-// program's own folder; each fatal start-up shows the error box, ends with
-// exit code -1 and never runs the end hook.
+// program's own folder; each fatal start-up shows the error box, with the
+// same characters under any ANSI code page, ends with exit code -1 and never
+// runs the end hook.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -19,6 +21,9 @@ namespace {
 
 // Test programs by name, from the command line (name=path).
 std::map<std::string, std::string> programs;
+// The ANSI code page the run must have (code-page=N); Wine takes it from the
+// Unix locale, and the programs started here inherit it.
+UINT expectedCodePage = 0;
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 
@@ -90,14 +95,19 @@ TEST_F(Lifecycle, ProgramFindsItsFolderThroughDoubleByteNames) {
 
 struct FatalStart {
   const char* program;
-  const char* text;  // UTF-8
+  const wchar_t* text;
 };
+
+TEST_F(Lifecycle, RunsUnderTheGivenCodePage) {
+  if (expectedCodePage == 0) GTEST_SKIP() << "no code page given: the system's applies";
+  EXPECT_EQ(GetACP(), expectedCodePage);
+}
 
 TEST_F(Lifecycle, FatalStartShowsTheErrorBoxAndExitsWithMinusOneWithoutTheEndHook) {
   const FatalStart starts[] = {
-      {"without-window", "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"},
-      {"empty-form", "运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
-      {"failing-allocation", "运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n"},
+      {"without-window", L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"},
+      {"empty-form", L"运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
+      {"failing-allocation", L"运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n"},
   };
   for (const FatalStart& start : starts) {
     SCOPED_TRACE(start.program);
@@ -107,12 +117,14 @@ TEST_F(Lifecycle, FatalStartShowsTheErrorBoxAndExitsWithMinusOneWithoutTheEndHoo
     // The box can be found while it is still being built; wait until it shows.
     const HWND box = WaitForWindow(child.id(), "#32770", nullptr);
     ASSERT_NE(box, nullptr);
-    char caption[64] = "";
-    GetWindowTextA(box, caption, sizeof caption);
-    EXPECT_EQ(Utf8FromGbk(caption), "错误");
-    char text[512] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    EXPECT_EQ(Utf8FromGbk(text), start.text);
+    // Read as UTF-16: the box must show the same characters whatever the
+    // ANSI code page of the run.
+    wchar_t caption[64] = L"";
+    GetWindowTextW(box, caption, static_cast<int>(std::size(caption)));
+    EXPECT_EQ(std::wstring(caption), L"错误");
+    wchar_t text[512] = L"";
+    GetDlgItemTextW(box, 0xFFFF, text, static_cast<int>(std::size(text)));
+    EXPECT_EQ(std::wstring(text), start.text);
     EXPECT_EQ(WaitForWindow(child.id(), nullptr, "Tessavorv1.0", std::chrono::milliseconds(0)), nullptr);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(child.WaitForExit(), 0xFFFFFFFFu);
@@ -123,14 +135,20 @@ TEST_F(Lifecycle, FatalStartShowsTheErrorBoxAndExitsWithMinusOneWithoutTheEndHoo
 }  // namespace
 }  // namespace tessavor::test
 
-// The test programs are given as name=path after GoogleTest's own arguments.
+// The test programs are given as name=path after GoogleTest's own arguments,
+// and the run's code page as code-page=N.
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     const std::size_t equals = argument.find('=');
-    if (equals != std::string::npos) {
-      tessavor::test::programs[argument.substr(0, equals)] = argument.substr(equals + 1);
+    if (equals == std::string::npos) continue;
+    const std::string name = argument.substr(0, equals);
+    const std::string value = argument.substr(equals + 1);
+    if (name == "code-page") {
+      tessavor::test::expectedCodePage = static_cast<UINT>(std::stoul(value));
+    } else {
+      tessavor::test::programs[name] = value;
     }
   }
   return RUN_ALL_TESTS();

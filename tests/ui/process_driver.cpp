@@ -14,16 +14,6 @@ std::string WindowsPath(const std::string& path) {
   return result;
 }
 
-std::string Utf8FromGbk(const std::string& gbk) {
-  const int wide = MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(wide), L'\0');
-  MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), text.data(), wide);
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, utf8.data(), bytes, nullptr, nullptr);
-  return utf8;
-}
-
 ChildProcess::ChildProcess(const std::string& program, const std::string& currentDirectory) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -120,6 +110,13 @@ INPUT KeyInput(WORD key, bool up) {
   return input;
 }
 
+INPUT ButtonInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
 void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   Sleep(50);
@@ -131,6 +128,16 @@ void PressKey(WORD key) { Send({KeyInput(key, false), KeyInput(key, true)}); }
 
 void PressKeyWith(WORD modifier, WORD key) {
   Send({KeyInput(modifier, false), KeyInput(key, false), KeyInput(key, true), KeyInput(modifier, true)});
+}
+
+void ClickAt(POINT screenPoint, WORD modifier) {
+  SetCursorPos(screenPoint.x, screenPoint.y);
+  std::vector<INPUT> inputs{ButtonInput(MOUSEEVENTF_LEFTDOWN), ButtonInput(MOUSEEVENTF_LEFTUP)};
+  if (modifier != 0) {
+    inputs.insert(inputs.begin(), KeyInput(modifier, false));
+    inputs.push_back(KeyInput(modifier, true));
+  }
+  Send(inputs);
 }
 
 void TypeText(const std::string& text) {

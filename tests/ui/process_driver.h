@@ -1,6 +1,7 @@
 // Driving a program in a process of its own, as a user would: start it, find
-// its windows, type with real keys, read its boxes with WM_GETTEXT (which
-// crosses processes, unlike GetWindowTextA), and collect its exit code.
+// its windows, type and click with real input, read its boxes with
+// WM_GETTEXT (which crosses processes, unlike GetWindowTextA), and collect
+// its exit code.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +14,6 @@ namespace tessavor::test {
 // A path as Windows programs take it: a Unix path from the build becomes a
 // path on drive Z:, which Wine maps to the root.
 std::string WindowsPath(const std::string& path);
-
-// The text of GBK bytes as UTF-8, so expectations can be written as characters.
-std::string Utf8FromGbk(const std::string& gbk);
 
 // A started program; it is ended (by its own handle) if a test leaves it running.
 class ChildProcess {
@@ -49,6 +47,9 @@ HWND FocusOf(HWND window);
 void PressKey(WORD key);
 void PressKeyWith(WORD modifier, WORD key);
 void TypeText(const std::string& text);  // digits, '.' and '-'
+// A real press and release of the left button at a screen point, with a
+// modifier key (VK_SHIFT, VK_CONTROL) held down around it, or none for 0.
+void ClickAt(POINT screenPoint, WORD modifier = 0);
 
 // Polls until `done` holds; false after the timeout.
 template <typename Condition>
