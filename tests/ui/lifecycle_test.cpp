@@ -1,8 +1,8 @@
 // The program's start and end, driven from outside through test builds of
-// it: closing ends with exit code 0 and one run of the end hook in the
-// program's own folder; each fatal start-up shows the error box, with the
-// same characters under any ANSI code page, ends with exit code -1 and never
-// runs the end hook.
+// it: closing in each way a user can ends with exit code 0 and one run of
+// the end hook in the program's own folder; each fatal start-up shows the
+// error box, with the same characters under any ANSI code page, ends with
+// exit code -1 and never runs the end hook.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/ui/close_ways.h"
 #include "tests/ui/process_driver.h"
 #include "tests/ui/test_programs.h"
 
@@ -24,6 +25,10 @@ std::map<std::string, std::string> programs;
 // The ANSI code page the run must have (code-page=N); Wine takes it from the
 // Unix locale, and the programs started here inherit it.
 UINT expectedCodePage = 0;
+
+// The boxes' child identifiers: the low words of their control identifiers.
+constexpr int CentimetreBox = 0x0006;
+constexpr int PixelBox = 0x0007;
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 
@@ -54,22 +59,29 @@ class Lifecycle : public testing::Test {
   }
 };
 
+// Each way a user closes the window; the record beside the program is read
+// once the process has ended, so a second run of the hook would show.
 TEST_F(Lifecycle, ClosingRunsTheEndHookOnceInTheProgramsFolderAndExitsWithZero) {
-  const std::string program = Program("recorded");
-  ChildProcess child(program, ElsewhereDirectory());
-  ASSERT_TRUE(child.started());
-  const HWND window = WaitForWindow(child.id(), nullptr, "Tessavorv1.0");
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(RecordBeside(program), "");
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(child.WaitForExit(), 0u);
-  EXPECT_EQ(RecordBeside(program), "OnProgramEnd\r\n");
-  EXPECT_EQ(ReadFile(ElsewhereDirectory() + EndHookRecord), "");
+  for (const CloseWay& way : CloseWays()) {
+    SCOPED_TRACE(way.name);
+    const std::string program = Program("recorded");
+    ChildProcess child(program, ElsewhereDirectory());
+    ASSERT_TRUE(child.started());
+    const HWND window = WaitForWindow(child.id(), nullptr, "Tessavorv1.0");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(BringToFront(window));
+    EXPECT_EQ(RecordBeside(program), "");
+    ASSERT_TRUE(way.close(window));
+    EXPECT_EQ(child.WaitForExit(), 0u);
+    EXPECT_EQ(RecordBeside(program), "OnProgramEnd\r\n");
+    EXPECT_EQ(ReadFile(ElsewhereDirectory() + EndHookRecord), "");
+  }
 }
 
 // 乗 is 0x81 0x5C in GBK; a byte-wise search for the last backslash would
 // take the folder to end inside the program's own name, in 乗乗 a folder
-// that does not exist.
+// that does not exist. Started from elsewhere, the copy still converts what
+// is typed and leaves its end hook's record in its own folder.
 TEST_F(Lifecycle, ProgramFindsItsFolderThroughDoubleByteNames) {
   const std::string original = Program("recorded");
   const std::string folder = ElsewhereDirectory() + "\xC4\xBF\xC2\xBC\x81\x5C";  // 目录乗
@@ -82,6 +94,12 @@ TEST_F(Lifecycle, ProgramFindsItsFolderThroughDoubleByteNames) {
     ASSERT_TRUE(child.started());
     const HWND window = WaitForWindow(child.id(), nullptr, "Tessavorv1.0");
     ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(BringToFront(window));
+    PressKey(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == ChildWithId(window, CentimetreBox); }));
+    TypeText("5");
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(ChildWithId(window, PixelBox)) == "141.7322834646"; }))
+        << TextOf(ChildWithId(window, PixelBox));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(child.WaitForExit(), 0u);
   }
@@ -139,12 +157,7 @@ TEST_F(Lifecycle, FatalStartShowsTheErrorBoxAndExitsWithMinusOneWithoutTheEndHoo
 // and the run's code page as code-page=N.
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    const std::size_t equals = argument.find('=');
-    if (equals == std::string::npos) continue;
-    const std::string name = argument.substr(0, equals);
-    const std::string value = argument.substr(equals + 1);
+  for (const auto& [name, value] : tessavor::test::NamedArguments(argc, argv)) {
     if (name == "code-page") {
       tessavor::test::expectedCodePage = static_cast<UINT>(std::stoul(value));
     } else {

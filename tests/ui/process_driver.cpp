@@ -1,6 +1,7 @@
 // Helpers of the drivers that test a program from outside its process.
 #include "tests/ui/process_driver.h"
 
+#include <cstring>
 #include <vector>
 
 namespace tessavor::test {
@@ -93,6 +94,20 @@ std::string TextOf(HWND window) {
   return std::string(text, copied);
 }
 
+std::optional<std::string> WholeTextOf(HWND window, std::chrono::milliseconds timeout) {
+  const auto wait = static_cast<UINT>(timeout.count());
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, wait, &length)) return std::nullopt;
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, wait,
+                           &copied)) {
+    return std::nullopt;
+  }
+  text.resize(copied);
+  return text;
+}
+
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -147,6 +162,38 @@ void TypeText(const std::string& text) {
     if (c == '-') key = VK_OEM_MINUS;
     PressKey(key);
   }
+}
+
+bool BringToFront(HWND window) {
+  if (!WaitUntil([&] { return FocusOf(window) != nullptr; })) return false;
+  SetForegroundWindow(window);
+  return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
+bool PutTextOnClipboard(const std::string& text) {
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (block == nullptr) return false;
+  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(block);
+    return false;
+  }
+  EmptyClipboard();
+  const bool placed = SetClipboardData(CF_TEXT, block) != nullptr;
+  CloseClipboard();
+  if (!placed) GlobalFree(block);
+  return placed;
+}
+
+std::map<std::string, std::string> NamedArguments(int argc, char** argv) {
+  std::map<std::string, std::string> named;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    const std::size_t equals = argument.find('=');
+    if (equals != std::string::npos) named[argument.substr(0, equals)] = argument.substr(equals + 1);
+  }
+  return named;
 }
 
 }  // namespace tessavor::test

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <chrono>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace tessavor::test {
@@ -24,6 +26,8 @@ class ChildProcess {
   ~ChildProcess();
   bool started() const { return info_.hProcess != nullptr; }
   DWORD id() const { return info_.dwProcessId; }
+  // The process handle, with full access: for its memory counters.
+  HANDLE handle() const { return info_.hProcess; }
   // The exit code, or STILL_ACTIVE when it has not ended within the timeout.
   DWORD WaitForExit(std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
 
@@ -40,6 +44,10 @@ HWND WaitForWindow(DWORD processId, const char* className, const char* title,
 HWND ChildWithId(HWND parent, int id);
 // The text through WM_GETTEXT.
 std::string TextOf(HWND window);
+// The whole text, however long: its length first, then WM_GETTEXT with a
+// buffer that size; none when the window does not answer within the timeout.
+std::optional<std::string> WholeTextOf(HWND window,
+                                       std::chrono::milliseconds timeout = std::chrono::milliseconds(120000));
 // The window of the thread that owns `window` that holds the keyboard focus.
 HWND FocusOf(HWND window);
 
@@ -61,5 +69,16 @@ bool WaitUntil(Condition done, std::chrono::milliseconds timeout = std::chrono::
   }
   return true;
 }
+
+// Waits until the window's thread has put the focus into one of its boxes,
+// then makes the window the foreground one, so that real keys reach it;
+// false when either does not happen.
+bool BringToFront(HWND window);
+
+// Puts `text` on the clipboard as CF_TEXT, for a real Ctrl+V into a box.
+bool PutTextOnClipboard(const std::string& text);
+
+// The arguments of the form name=value, after GoogleTest has taken its own.
+std::map<std::string, std::string> NamedArguments(int argc, char** argv);
 
 }  // namespace tessavor::test

@@ -1,5 +1,6 @@
-// Test support for the in-process window tests: pumping, input, clipboard
-// and the fixture that builds the window through the start-up routine.
+// Test support for the in-process window tests: the event log that the
+// recording binding table fills, pumping, input, clipboard and the fixture
+// that builds the window through the start-up routine.
 #include "tests/ui/window_test_support.h"
 
 #include <cstring>
@@ -8,11 +9,43 @@
 #include "app/message_loop.h"
 #include "core/control_host.h"
 #include "core/converter.h"
+#include "tests/ui/recording_bindings.h"
+#include "ui/fatal_error.h"
 #include "ui/form_description.h"
 #include "ui/window_registry.h"
 #include "ui/window_text.h"
 
-namespace tessavor::test {
+namespace tessavor {
+
+// A fatal error inside a test becomes an exception the test can catch.
+void ReportFatalError(std::string_view message, std::int32_t errorCode) {
+  throw test::FatalErrorReported{std::string(message), errorCode};
+}
+
+namespace test {
+
+std::vector<LoggedEvent>& EventLog() {
+  static std::vector<LoggedEvent> log;
+  return log;
+}
+
+std::optional<std::int32_t> leftButtonDownReply;
+
+namespace {
+
+bool IsBox(std::uint32_t control) {
+  return control == ResolutionBoxId || control == CentimetreBoxId || control == PixelBoxId;
+}
+
+}  // namespace
+
+void RecordDeliveredEvent(std::uint32_t control, ControlEvent event, EventArguments arguments) {
+  LoggedEvent logged{control, event, "", centimetreBoxFocused, pixelBoxFocused,
+                     std::vector<std::int32_t>(arguments.begin(), arguments.end()),
+                     BuiltWindowHandle(MainWindowId) != nullptr};
+  if (IsBox(control)) logged.text = ReadControlText(MainWindowId, control).value_or("");
+  EventLog().push_back(logged);
+}
 
 namespace {
 
@@ -168,4 +201,5 @@ void MainWindowTest::TearDown() {
   EventLog().clear();
 }
 
-}  // namespace tessavor::test
+}  // namespace test
+}  // namespace tessavor
