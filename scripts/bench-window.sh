@@ -1,11 +1,13 @@
 #!/bin/bash
 # Benchmarks of the real window under Wine on a private display: keystroke to
 # updated box, start-up and peak working set against a minimal window, and
-# the stripped program sizes. Prints a markdown table; asserts nothing.
-#   bash scripts/bench-window.sh [KEYSTROKES (10000)] [START-UP RUNS (20)]
+# the stripped program sizes; then pastes of 64 KiB to 16 MiB into each box.
+# Prints markdown tables; asserts nothing.
+#   bash scripts/bench-window.sh [KEYSTROKES (10000)] [START-UP RUNS (20)] [LONGEST PASTE, s (30)]
 set -euo pipefail
 keystrokes=${1:-10000}
 runs=${2:-20}
+paste_seconds=${3:-30}
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 . scripts/wine-session.sh
@@ -14,7 +16,7 @@ trap wine_session_stop EXIT
 wine_display_start
 mkdir -p build
 wine_prefix_prepare "$PWD/build/wineprefix"
-windows_build Tessavor minimal_window keystroke_bench startup_bench >/dev/null
+windows_build Tessavor minimal_window keystroke_bench startup_bench paste_bench >/dev/null
 # Both word sizes for the size figures, whichever tree runs here.
 for preset in windows windows-x64; do
   cmake --preset $preset >/dev/null && cmake --build --preset $preset -j"$(nproc)" --target Tessavor minimal_window >/dev/null
@@ -44,3 +46,5 @@ scripts/wine-run "$bench/keystroke_bench.exe" "$windows_tree/Tessavor.exe" "$key
 scripts/wine-run "$bench/startup_bench.exe" "$windows_tree/Tessavor.exe" "$bench/minimal_window.exe" "$runs" | tr -d '\r'
 size_row "Tessavor.exe (target: i686 ≤ 256 KiB)" Tessavor.exe
 size_row "minimal window" bench/window/minimal_window.exe
+echo
+scripts/wine-run "$bench/paste_bench.exe" "$windows_tree/Tessavor.exe" "$paste_seconds" | tr -d '\r'
