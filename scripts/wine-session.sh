@@ -11,6 +11,7 @@ wine_server() {
 # wine_session_start BUILD_DIR: a private display and the prefix in
 # BUILD_DIR/wineprefix.
 wine_session_start() {
+  mkdir -p "$1"
   wine_display_start
   wine_prefix_prepare "$(cd "$1" && pwd)/wineprefix"
 }
