@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -41,14 +40,7 @@ std::string FolderOf(const std::string& path) { return path.substr(0, path.find_
 
 // The lines of the record the test builds write beside themselves.
 std::vector<std::string> RecordLines(const std::string& program) {
-  std::ifstream file(FolderOf(program) + "\\" + EndHookRecord, std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(file, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+  return FileLines(FolderOf(program) + "\\" + EndHookRecord);
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -214,12 +206,9 @@ TEST_F(Exits, FailedAllocationInAConversionShowsTheErrorBoxAndExitsWithMinusOne)
 
   const HWND box = WaitForWindow(child->id(), "#32770", nullptr);
   ASSERT_NE(box, nullptr);
-  wchar_t caption[64] = L"";
-  GetWindowTextW(box, caption, static_cast<int>(std::size(caption)));
-  EXPECT_EQ(std::wstring(caption), L"错误");
-  wchar_t shown[512] = L"";
-  GetDlgItemTextW(box, 0xFFFF, shown, static_cast<int>(std::size(shown)));
-  EXPECT_EQ(std::wstring(shown),
+  const MessageBoxTexts shown = ReadMessageBox(box);
+  EXPECT_EQ(shown.caption, L"错误");
+  EXPECT_EQ(shown.text,
             L"运行时出错!\r\n\r\n错误信息：分配 " + std::to_wstring(requested) + L" 字节内存失败!\r\n");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(child->WaitForExit(), 0xFFFFFFFFu);

@@ -137,12 +137,9 @@ TEST_F(Lifecycle, FatalStartShowsTheErrorBoxAndExitsWithMinusOneWithoutTheEndHoo
     ASSERT_NE(box, nullptr);
     // Read as UTF-16: the box must show the same characters whatever the
     // ANSI code page of the run.
-    wchar_t caption[64] = L"";
-    GetWindowTextW(box, caption, static_cast<int>(std::size(caption)));
-    EXPECT_EQ(std::wstring(caption), L"错误");
-    wchar_t text[512] = L"";
-    GetDlgItemTextW(box, 0xFFFF, text, static_cast<int>(std::size(text)));
-    EXPECT_EQ(std::wstring(text), start.text);
+    const MessageBoxTexts shown = ReadMessageBox(box);
+    EXPECT_EQ(shown.caption, L"错误");
+    EXPECT_EQ(shown.text, start.text);
     EXPECT_EQ(WaitForWindow(child.id(), nullptr, "Tessavorv1.0", std::chrono::milliseconds(0)), nullptr);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(child.WaitForExit(), 0xFFFFFFFFu);

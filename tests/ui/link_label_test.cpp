@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -118,16 +117,7 @@ std::string RecordFile() {
   return file.substr(0, file.find_last_of('\\') + 1) + "link-label-urls.txt";
 }
 
-std::vector<std::string> Records() {
-  std::ifstream file(RecordFile(), std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(file, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
+std::vector<std::string> Records() { return FileLines(RecordFile()); }
 
 bool RecordsReach(std::size_t count) {
   return WaitUntil([&] { return Records().size() >= count; }, RecordTimeout);

@@ -2,6 +2,8 @@
 #include "tests/ui/process_driver.h"
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace tessavor::test {
@@ -184,6 +186,26 @@ bool PutTextOnClipboard(const std::string& text) {
   CloseClipboard();
   if (!placed) GlobalFree(block);
   return placed;
+}
+
+std::vector<std::string> FileLines(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(file, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+MessageBoxTexts ReadMessageBox(HWND box) {
+  // The static control that shows a message box's text has the id 0xFFFF.
+  wchar_t caption[64] = L"";
+  GetWindowTextW(box, caption, static_cast<int>(std::size(caption)));
+  wchar_t text[512] = L"";
+  GetDlgItemTextW(box, 0xFFFF, text, static_cast<int>(std::size(text)));
+  return {caption, text};
 }
 
 std::map<std::string, std::string> NamedArguments(int argc, char** argv) {

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tessavor::test {
 
@@ -77,6 +78,17 @@ bool BringToFront(HWND window);
 
 // Puts `text` on the clipboard as CF_TEXT, for a real Ctrl+V into a box.
 bool PutTextOnClipboard(const std::string& text);
+
+// The lines of a text file without their line ends; none when it is missing.
+std::vector<std::string> FileLines(const std::string& path);
+
+// The caption and the text of a message box, read as UTF-16 so that they
+// compare the same at any ANSI code page.
+struct MessageBoxTexts {
+  std::wstring caption;
+  std::wstring text;
+};
+MessageBoxTexts ReadMessageBox(HWND box);
 
 // The arguments of the form name=value, after GoogleTest has taken its own.
 std::map<std::string, std::string> NamedArguments(int argc, char** argv);
