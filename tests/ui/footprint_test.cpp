@@ -60,9 +60,17 @@ void AddFiles(const std::string& folder, Snapshot& snapshot) {
   FindClose(search);
 }
 
+// Keys the system itself rewrites while a session runs, whatever program
+// runs in it: the display driver describes the display adapters here anew
+// (under fresh names) whenever the desktop enumerates its displays again,
+// which Wine does when its desktop process starts during the session.
+constexpr const char* SystemKeys[] = {"HKLM\\System\\CurrentControlSet\\Control\\Video"};
+
 // Every key below `key`, with its write time and its numbers of subkeys and
 // values; a value written or removed changes the key's time.
 void AddKeys(HKEY key, const std::string& path, Snapshot& snapshot) {
+  const auto isPath = [&](const char* system) { return _stricmp(system, path.c_str()) == 0; };
+  if (std::ranges::any_of(SystemKeys, isPath)) return;
   DWORD subkeys = 0;
   DWORD values = 0;
   FILETIME written{};
