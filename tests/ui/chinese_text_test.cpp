@@ -8,10 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <iterator>
 #include <string>
-#include <string_view>
 
 #include "tests/ui/process_driver.h"
 
@@ -78,13 +76,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   tessavor::test::programPath = argv[1];
-  constexpr std::string_view CodePageArgument = "code-page=";
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    if (argument.starts_with(CodePageArgument)) {
-      tessavor::test::expectedCodePage =
-          static_cast<UINT>(std::strtoul(argv[i] + CodePageArgument.size(), nullptr, 10));
-    }
+  const auto named = tessavor::test::NamedArguments(argc, argv);
+  if (const auto codePage = named.find("code-page"); codePage != named.end()) {
+    tessavor::test::expectedCodePage = static_cast<UINT>(std::stoul(codePage->second));
   }
   return RUN_ALL_TESTS();
 }
