@@ -18,6 +18,7 @@
 #include "bench/window/window_driving.h"
 #include "core/converter.h"
 #include "tests/ui/paste_texts.h"
+#include "tests/ui/input_events.h"
 #include "tests/ui/process_driver.h"
 
 namespace {
@@ -48,13 +49,8 @@ std::uint32_t NextBox(std::uint32_t control) {
 
 // Ctrl+V in one SendInput, returning at once: the clock starts before it.
 void TapControlV() {
-  INPUT inputs[4]{};
-  const WORD keys[] = {VK_CONTROL, 'V', 'V', VK_CONTROL};
-  for (int i = 0; i < 4; ++i) {
-    inputs[i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = keys[i];
-    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-  }
+  INPUT inputs[] = {test::KeyInput(VK_CONTROL, false), test::KeyInput('V', false), test::KeyInput('V', true),
+                    test::KeyInput(VK_CONTROL, true)};
   SendInput(4, inputs, sizeof(INPUT));
 }
 

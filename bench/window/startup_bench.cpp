@@ -24,28 +24,13 @@ struct Figures {
   std::vector<double> modules;  // DLLs and the program: where the memory goes
 };
 
-struct TopLevelSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchVisibleTopLevel(HWND window, LPARAM parameter) {
-  auto& search = *reinterpret_cast<TopLevelSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
 // Polls every millisecond: the tests' 20 ms would blur a start-up of a few
 // hundred milliseconds.
 HWND WaitUntilReady(DWORD processId, double start) {
   constexpr double GiveUpMicroseconds = 60e6;
   while (bench::NowMicroseconds() - start < GiveUpMicroseconds) {
-    TopLevelSearch search{processId, nullptr};
-    EnumWindows(MatchVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr && bench::ReadyForTyping(search.found)) return search.found;
+    const HWND window = test::VisibleWindowOf(processId, nullptr, nullptr);
+    if (window != nullptr && bench::ReadyForTyping(window)) return window;
     Sleep(1);
   }
   return nullptr;

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "tests/ui/input_events.h"
 #include "tests/ui/process_driver.h"
 
 namespace tessavor::bench {
@@ -20,12 +21,7 @@ bool ReadyForTyping(HWND window) {
 }
 
 void TapKey(WORD key) {
-  INPUT inputs[2]{};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-  }
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  INPUT inputs[] = {test::KeyInput(key, false), test::KeyInput(key, true)};
   SendInput(2, inputs, sizeof(INPUT));
 }
 
@@ -33,10 +29,7 @@ void ClickMiddleOf(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  INPUT inputs[2]{};
-  inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  INPUT inputs[] = {test::ButtonInput(MOUSEEVENTF_LEFTDOWN), test::ButtonInput(MOUSEEVENTF_LEFTUP)};
   SendInput(2, inputs, sizeof(INPUT));
 }
 

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <vector>
 
+#include "tests/ui/input_events.h"
+
 namespace tessavor::test {
 
 std::string WindowsPath(const std::string& path) {
@@ -75,15 +77,16 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-HWND WaitForWindow(DWORD processId, const char* className, const char* title, std::chrono::milliseconds timeout) {
+HWND VisibleWindowOf(DWORD processId, const char* className, const char* title) {
   WindowSearch search{processId, className, title, nullptr};
-  WaitUntil(
-      [&] {
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      },
-      timeout);
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND WaitForWindow(DWORD processId, const char* className, const char* title, std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = VisibleWindowOf(processId, className, title)) != nullptr; }, timeout);
+  return found;
 }
 
 HWND ChildWithId(HWND parent, int id) { return GetDlgItem(parent, id); }
@@ -119,21 +122,6 @@ HWND FocusOf(HWND window) {
 
 namespace {
 
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-INPUT ButtonInput(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  return input;
-}
-
 void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   Sleep(50);
@@ -159,10 +147,13 @@ void ClickAt(POINT screenPoint, WORD modifier) {
 
 void TypeText(const std::string& text) {
   for (const char c : text) {
-    WORD key = static_cast<WORD>(c);
-    if (c == '.') key = VK_OEM_PERIOD;
-    if (c == '-') key = VK_OEM_MINUS;
-    PressKey(key);
+    const WORD key = KeyOfCharacter(c);
+    if (key != 0) {
+      PressKey(key);
+    } else {
+      const auto character = static_cast<wchar_t>(static_cast<unsigned char>(c));
+      Send({CharacterInput(character, false), CharacterInput(character, true)});
+    }
   }
 }
 

@@ -37,7 +37,9 @@ class ChildProcess {
 };
 
 // A visible top-level window of the process with that class and/or title
-// (null: any), or null when none appears within the timeout.
+// (null: any), or null when there is none now.
+HWND VisibleWindowOf(DWORD processId, const char* className, const char* title);
+// The same, waited for; null when none appears within the timeout.
 HWND WaitForWindow(DWORD processId, const char* className, const char* title,
                    std::chrono::milliseconds timeout = std::chrono::milliseconds(15000));
 
@@ -55,7 +57,7 @@ HWND FocusOf(HWND window);
 // Real keys for the foreground window.
 void PressKey(WORD key);
 void PressKeyWith(WORD modifier, WORD key);
-void TypeText(const std::string& text);  // digits, '.' and '-'
+void TypeText(const std::string& text);  // digits, '.' and '-' by their keys, others as characters
 // A real press and release of the left button at a screen point, with a
 // modifier key (VK_SHIFT, VK_CONTROL) held down around it, or none for 0.
 void ClickAt(POINT screenPoint, WORD modifier = 0);

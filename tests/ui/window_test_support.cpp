@@ -9,6 +9,7 @@
 #include "app/message_loop.h"
 #include "core/control_host.h"
 #include "core/converter.h"
+#include "tests/ui/input_events.h"
 #include "tests/ui/recording_bindings.h"
 #include "ui/fatal_error.h"
 #include "ui/form_description.h"
@@ -52,33 +53,9 @@ namespace {
 // Injected input is queued at once; give the queue a moment to settle.
 constexpr std::chrono::milliseconds InputSettle(60);
 
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-INPUT CharacterInput(wchar_t character, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wScan = character;
-  input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-  return input;
-}
-
 void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   PumpFor(InputSettle);
-}
-
-// A button event at the pointer's position; the pointer is put there first.
-INPUT ButtonInput(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  return input;
 }
 
 }  // namespace
@@ -121,10 +98,7 @@ void PumpFor(std::chrono::milliseconds duration) {
 
 void TypeText(std::string_view text) {
   for (const char c : text) {
-    WORD key = 0;
-    if (c >= '0' && c <= '9') key = static_cast<WORD>(c);
-    if (c == '.') key = VK_OEM_PERIOD;
-    if (c == '-') key = VK_OEM_MINUS;
+    const WORD key = KeyOfCharacter(c);
     if (key != 0) {
       Send({KeyInput(key, false), KeyInput(key, true)});
     } else {
