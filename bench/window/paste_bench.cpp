@@ -17,6 +17,7 @@
 
 #include "bench/window/window_driving.h"
 #include "core/converter.h"
+#include "tests/ui/boxes.h"
 #include "tests/ui/paste_texts.h"
 #include "tests/ui/input_events.h"
 #include "tests/ui/process_driver.h"
@@ -33,18 +34,10 @@ constexpr test::PasteKind Kinds[] = {test::PasteKind::Digits, test::PasteKind::J
 constexpr std::uint32_t Boxes[] = {ResolutionBoxId, CentimetreBoxId, PixelBoxId};
 constexpr std::uint64_t Seed = 20240601;
 
-const char* BoxName(std::uint32_t control) {
-  return control == ResolutionBoxId ? "resolution" : control == CentimetreBoxId ? "centimetres" : "pixels";
-}
-
 // The box whose text a paste into `control` rewrites: the other length box,
 // or for the resolution the pixel box, which it empties second.
 std::uint32_t RewrittenBox(std::uint32_t control) {
   return control == CentimetreBoxId ? PixelBoxId : control == PixelBoxId ? CentimetreBoxId : PixelBoxId;
-}
-
-std::uint32_t NextBox(std::uint32_t control) {
-  return control == ResolutionBoxId ? CentimetreBoxId : control == CentimetreBoxId ? PixelBoxId : ResolutionBoxId;
 }
 
 // Ctrl+V in one SendInput, returning at once: the clock starts before it.
@@ -65,7 +58,7 @@ struct Session {
   // brings a pasted box back to a short text.
   bool Focus(std::uint32_t control) {
     while (focused != control) {
-      const std::uint32_t next = NextBox(focused);
+      const std::uint32_t next = test::NextBox(focused);
       test::PressKey(VK_TAB);
       if (!test::WaitUntil([&] { return test::FocusOf(window) == Box(next); }, 600s)) return false;
       focused = next;
@@ -117,7 +110,7 @@ std::optional<Figures> MeasurePaste(Session& session, std::uint32_t control, con
   figures.memory.cb = sizeof figures.memory;
   GetProcessMemoryInfo(session.process, &figures.memory, sizeof figures.memory);
   // Leaving the box gives it its short normal form again.
-  if (!session.Focus(NextBox(control))) return std::nullopt;
+  if (!session.Focus(test::NextBox(control))) return std::nullopt;
   return figures;
 }
 
@@ -153,14 +146,14 @@ bool MeasureBoxAndKind(const std::string& program, std::uint32_t control, test::
       const double predictedMs = times[1] * std::pow(static_cast<double>(size) / sizes[1], power);
       if (predictedMs > limitSeconds * 1000) {
         std::printf("| %s | %s | %zu KiB | not run: about %.0f s (time growing as size^%.1f) | | | |\n",
-                    BoxName(control), test::NameOf(kind), size / Kibibyte, predictedMs / 1000, power);
+                    test::BoxName(control), test::NameOf(kind), size / Kibibyte, predictedMs / 1000, power);
         continue;
       }
     }
     const std::optional<Figures> figures = MeasurePaste(session, control, test::MakePasteText(kind, size, Seed));
     if (!figures) return false;
-    std::printf("| %s | %s | %zu KiB | %.0f ms | %.0f ms/MiB | %.0f ms | %.1f MiB / %.1f MiB |\n", BoxName(control),
-                test::NameOf(kind), size / Kibibyte, figures->toUpdateMs,
+    std::printf("| %s | %s | %zu KiB | %.0f ms | %.0f ms/MiB | %.0f ms | %.1f MiB / %.1f MiB |\n",
+                test::BoxName(control), test::NameOf(kind), size / Kibibyte, figures->toUpdateMs,
                 figures->toUpdateMs / (static_cast<double>(size) / (1024 * Kibibyte)), figures->toIdleMs,
                 Mib(figures->memory.PeakPagefileUsage), Mib(figures->memory.PeakWorkingSetSize));
     std::fflush(stdout);
@@ -189,9 +182,6 @@ int main(int argc, char** argv) {
     }
   }
   // What a bare Wine session's clipboard should not keep holding.
-  if (OpenClipboard(nullptr)) {
-    EmptyClipboard();
-    CloseClipboard();
-  }
+  test::ClearClipboard();
   return 0;
 }

@@ -8,17 +8,13 @@
 
 #include <string>
 
+#include "tests/ui/boxes.h"
 #include "tests/ui/process_driver.h"
 
 namespace tessavor::test {
 namespace {
 
 std::string programPath;
-
-// The boxes' child identifiers: the low words of their control identifiers.
-constexpr int ResolutionBox = 0x0005;
-constexpr int CentimetreBox = 0x0006;
-constexpr int PixelBox = 0x0007;
 
 class BlackBox : public testing::Test {
  protected:

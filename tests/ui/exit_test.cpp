@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/boxes.h"
 #include "tests/ui/close_ways.h"
 #include "tests/ui/process_driver.h"
 #include "tests/ui/test_programs.h"
@@ -28,19 +29,12 @@ namespace {
 // randomised test (seed=N), drawn afresh when none is given.
 std::map<std::string, std::string> arguments;
 
-// The boxes' child identifiers: the low words of their control identifiers.
-constexpr int ResolutionBox = 0x0005;
-constexpr int CentimetreBox = 0x0006;
-constexpr int PixelBox = 0x0007;
-
 // Long enough for a key the program would act on to have had its effect.
 constexpr DWORD KeySettleMs = 300;
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
-
 // The lines of the record the test builds write beside themselves.
 std::vector<std::string> RecordLines(const std::string& program) {
-  return FileLines(FolderOf(program) + "\\" + EndHookRecord);
+  return FileLines(RecordPathBeside(program));
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
@@ -49,28 +43,13 @@ std::string Joined(const std::vector<std::string>& lines) {
   return out.str();
 }
 
-BOOL CALLBACK CollectVisible(HWND window, LPARAM parameter) {
-  auto& search = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search.first && IsWindowVisible(window)) search.second.push_back(window);
-  return TRUE;
-}
-
-// The visible top-level windows of the process.
-std::vector<HWND> VisibleWindowsOf(DWORD processId) {
-  std::pair<DWORD, std::vector<HWND>> search{processId, {}};
-  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
-  return search.second;
-}
-
 class Exits : public testing::Test {
  protected:
   // Starts the named program with its record cleared, and brings its window
   // to the front with the focus in its first box.
   void Start(const std::string& name) {
     path = WindowsPath(arguments[name]);
-    DeleteFileA((FolderOf(path) + "\\" + EndHookRecord).c_str());
+    DeleteFileA(RecordPathBeside(path).c_str());
     child = std::make_unique<ChildProcess>(path);
     ASSERT_TRUE(child->started()) << path;
     window = WaitForWindow(child->id(), nullptr, "Tessavorv1.0");

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/boxes.h"
 #include "tests/ui/process_driver.h"
 
 namespace tessavor::test {
@@ -25,10 +26,6 @@ namespace {
 std::string programPath;
 // The libraries through which a program reaches a network, lower case.
 std::vector<std::string> networkLibraries;
-
-constexpr int ResolutionBox = 0x0005;
-constexpr int CentimetreBox = 0x0006;
-constexpr int PixelBox = 0x0007;
 
 // What a write leaves on a file, a folder or a registry key.
 struct Trace {

@@ -17,6 +17,7 @@
 #include "core/memory_host.h"
 #include "tests/core/test_doubles.h"
 #include "tests/reference/differential.h"
+#include "tests/ui/boxes.h"
 #include "tests/ui/paste_texts.h"
 #include "tests/ui/process_driver.h"
 #include "ui/numeric_input.h"
@@ -53,22 +54,6 @@ bool UnderWine() {
 
 std::size_t PasteSize(PasteKind kind, std::size_t nominal) {
   return IsDigitRun(kind) && UnderWine() ? std::min(nominal, WineDigitRunSize) : nominal;
-}
-
-const char* BoxName(std::uint32_t control) {
-  switch (control) {
-    case ResolutionBoxId: return "resolution";
-    case CentimetreBoxId: return "centimetres";
-    case PixelBoxId: return "pixels";
-  }
-  return "?";
-}
-
-// Tab order of the boxes.
-std::uint32_t NextBox(std::uint32_t control) {
-  if (control == ResolutionBoxId) return CentimetreBoxId;
-  if (control == CentimetreBoxId) return PixelBoxId;
-  return ResolutionBoxId;
 }
 
 std::size_t FirstDifference(const std::string& a, const std::string& b) {
@@ -110,10 +95,7 @@ class HostilePaste : public testing::Test {
     // A program still busy with megabytes takes its time to close.
     EXPECT_EQ(program.WaitForExit(120s), 0u);
     // Leave no megabytes on the session's clipboard.
-    if (OpenClipboard(nullptr)) {
-      EmptyClipboard();
-      CloseClipboard();
-    }
+    ClearClipboard();
   }
 
   HWND Box(std::uint32_t control) { return ChildWithId(window, LOWORD(control)); }

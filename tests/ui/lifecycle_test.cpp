@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/ui/boxes.h"
 #include "tests/ui/close_ways.h"
 #include "tests/ui/process_driver.h"
 #include "tests/ui/test_programs.h"
@@ -25,12 +26,6 @@ std::map<std::string, std::string> programs;
 // The ANSI code page the run must have (code-page=N); Wine takes it from the
 // Unix locale, and the programs started here inherit it.
 UINT expectedCodePage = 0;
-
-// The boxes' child identifiers: the low words of their control identifiers.
-constexpr int CentimetreBox = 0x0006;
-constexpr int PixelBox = 0x0007;
-
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -50,13 +45,11 @@ class Lifecycle : public testing::Test {
  protected:
   std::string Program(const std::string& name) {
     const std::string path = WindowsPath(programs[name]);
-    DeleteFileA((FolderOf(path) + "\\" + EndHookRecord).c_str());
+    DeleteFileA(RecordPathBeside(path).c_str());
     DeleteFileA((ElsewhereDirectory() + EndHookRecord).c_str());
     return path;
   }
-  std::string RecordBeside(const std::string& program) {
-    return ReadFile(FolderOf(program) + "\\" + EndHookRecord);
-  }
+  std::string RecordBeside(const std::string& program) { return ReadFile(RecordPathBeside(program)); }
 };
 
 // Each way a user closes the window; the record beside the program is read
@@ -103,7 +96,7 @@ TEST_F(Lifecycle, ProgramFindsItsFolderThroughDoubleByteNames) {
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(child.WaitForExit(), 0u);
   }
-  // The byte-wise FolderOf would miss this folder too, so name it directly.
+  // RecordPathBeside would miss this folder too, so name it directly.
   EXPECT_EQ(ReadFile(folder + "\\" + EndHookRecord), "OnProgramEnd\r\n");
   EXPECT_EQ(ReadFile(ElsewhereDirectory() + EndHookRecord), "");
   DeleteFileA((folder + "\\" + EndHookRecord).c_str());

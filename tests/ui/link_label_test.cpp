@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/boxes.h"
 #include "tests/ui/process_driver.h"
 #include "ui/home_page.h"
 
@@ -30,9 +31,7 @@ constexpr char RecordVariable[] = "TESSAVOR_URL_RECORD";
 constexpr char WindowTimeVariable[] = "TESSAVOR_RECORDER_WINDOW_MS";
 constexpr char RecorderTitle[] = "Tessavor URL recorder";
 
-// Child identifiers: the low words of the control identifiers.
-constexpr int CentimetreBox = 0x0006;
-constexpr int PixelBox = 0x0007;
+// The link label's child identifier: the low word of its control identifier.
 constexpr int LinkLabel = 0x001C;
 
 // Records arrive asynchronously, within about a second; a second of quiet

@@ -50,37 +50,41 @@ DWORD ChildProcess::WaitForExit(std::chrono::milliseconds timeout) {
 
 namespace {
 
-struct WindowSearch {
+struct WindowList {
   DWORD processId;
-  const char* className;
-  const char* title;
-  HWND found;
+  std::vector<HWND> windows;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
-  auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+BOOL CALLBACK CollectVisible(HWND window, LPARAM parameter) {
+  auto& list = *reinterpret_cast<WindowList*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-  char name[256] = "";
-  if (search.className != nullptr) {
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != search.className) return TRUE;
-  }
-  if (search.title != nullptr) {
-    GetWindowTextA(window, name, sizeof name);
-    if (std::string(name) != search.title) return TRUE;
-  }
-  search.found = window;
-  return FALSE;
+  if (owner == list.processId && IsWindowVisible(window)) list.windows.push_back(window);
+  return TRUE;
 }
 
 }  // namespace
 
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+  WindowList list{processId, {}};
+  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&list));
+  return list.windows;
+}
+
 HWND VisibleWindowOf(DWORD processId, const char* className, const char* title) {
-  WindowSearch search{processId, className, title, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (const HWND window : VisibleWindowsOf(processId)) {
+    char name[256] = "";
+    if (className != nullptr) {
+      GetClassNameA(window, name, sizeof name);
+      if (std::string(name) != className) continue;
+    }
+    if (title != nullptr) {
+      GetWindowTextA(window, name, sizeof name);
+      if (std::string(name) != title) continue;
+    }
+    return window;
+  }
+  return nullptr;
 }
 
 HWND WaitForWindow(DWORD processId, const char* className, const char* title, std::chrono::milliseconds timeout) {
@@ -177,6 +181,12 @@ bool PutTextOnClipboard(const std::string& text) {
   CloseClipboard();
   if (!placed) GlobalFree(block);
   return placed;
+}
+
+void ClearClipboard() {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  CloseClipboard();
 }
 
 std::vector<std::string> FileLines(const std::string& path) {

@@ -36,6 +36,8 @@ class ChildProcess {
   PROCESS_INFORMATION info_{};
 };
 
+// The visible top-level windows of the process, in z-order.
+std::vector<HWND> VisibleWindowsOf(DWORD processId);
 // A visible top-level window of the process with that class and/or title
 // (null: any), or null when there is none now.
 HWND VisibleWindowOf(DWORD processId, const char* className, const char* title);
@@ -80,6 +82,8 @@ bool BringToFront(HWND window);
 
 // Puts `text` on the clipboard as CF_TEXT, for a real Ctrl+V into a box.
 bool PutTextOnClipboard(const std::string& text);
+// Empties the session's clipboard, so that no large text stays behind.
+void ClearClipboard();
 
 // The lines of a text file without their line ends; none when it is missing.
 std::vector<std::string> FileLines(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tessavor::test {
@@ -14,6 +15,13 @@ namespace tessavor::test {
 // event-recording build writes its events and the main window's destruction
 // there too, so the lines show the order of all three.
 inline constexpr char EndHookRecord[] = "end-hook.log";
+
+// The record beside the program at the Windows path `program`, for drivers.
+// The folder is found by the last backslash byte, which a GBK name with a
+// 0x5C trail byte would mislead.
+inline std::string RecordPathBeside(const std::string& program) {
+  return program.substr(0, program.find_last_of('\\')) + "\\" + EndHookRecord;
+}
 
 // Appends `line` and CR LF to EndHookRecord (end_hook_record.cpp).
 void AppendRecordLine(std::string_view line);
